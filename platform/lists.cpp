@@ -1,0 +1,215 @@
+#include "platform/registry.h"
+
+#include <QHeaderView>
+#include <QTreeWidget>
+
+namespace {
+
+QString ToQString(const std::string& text)
+{
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+// The header is made left-aligned and fixed in order, as in a report list.
+void SetColumn(QTreeWidget* list, int column, const std::string& title, int width)
+{
+    if (column >= list->columnCount())
+        list->setColumnCount(column + 1);
+    list->headerItem()->setText(column, ToQString(title));
+    list->headerItem()->setTextAlignment(column, Qt::AlignLeft | Qt::AlignVCenter);
+    list->header()->resizeSection(column, width);
+}
+
+IconSetRecord* FindSet(int set)
+{
+    const auto found = Registry.iconSets.find(set);
+    return found == Registry.iconSets.end() ? nullptr : &found->second;
+}
+
+// The row's picture from the list's installed set; none when the set lacks it.
+void ShowRowIcon(QTreeWidgetItem* item, const IconSetRecord* set)
+{
+    const int index = item->data(0, IconIndexRole).toInt();
+    if (set && index >= 0 && index < static_cast<int>(set->icons.size()))
+        item->setIcon(0, QIcon(set->icons[index]));
+    else
+        item->setIcon(0, QIcon());
+}
+
+} // namespace
+
+void CreateListView(int number, int x, int y, int width, int height, const std::string& title0, int width0)
+{
+    FreeControl(number);
+    const auto window = Registry.windows.find(Registry.currentWindow);
+    if (window == Registry.windows.end() || !window->second)
+        return;
+    auto* list = new QTreeWidget(window->second.data());
+    list->setGeometry(x, y, width, height);
+    list->setRootIsDecorated(false);
+    list->setItemsExpandable(false);
+    list->setUniformRowHeights(true);
+    list->setAllColumnsShowFocus(false);
+    list->setSelectionMode(QAbstractItemView::SingleSelection);
+    list->setSelectionBehavior(QAbstractItemView::SelectRows);
+    list->setIconSize(QSize(20, 20));
+    list->setDragEnabled(false);
+    list->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    list->header()->setSectionsMovable(false);
+    list->header()->setStretchLastSection(false);
+    list->header()->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    list->setColumnCount(1);
+    SetColumn(list, 0, title0, width0);
+    InstallListPainter(list);
+    list->show();
+    Registry.controls[number] = {ControlKind::List, list, Registry.currentWindow, 0};
+    QObject::connect(list, &QTreeWidget::itemClicked, list,
+                     [number, window = Registry.currentWindow](QTreeWidgetItem*, int) { QueueControlEvent(window, number, 1); });
+}
+
+void AddListColumn(int number, int index, const std::string& title, int width)
+{
+    if (QTreeWidget* list = ListWidget(number); list && index >= 0)
+        SetColumn(list, index, title, width);
+}
+
+int CountListColumns(int number)
+{
+    QTreeWidget* list = ListWidget(number);
+    return list ? list->columnCount() : 0;
+}
+
+std::string ListColumnTitle(int number, int column)
+{
+    QTreeWidget* list = ListWidget(number);
+    return list ? list->headerItem()->text(column).toStdString() : std::string();
+}
+
+int ListColumnWidth(int number, int column)
+{
+    QTreeWidget* list = ListWidget(number);
+    return list ? list->header()->sectionSize(column) : 0;
+}
+
+int InsertListRow(int number, int row, const std::string& text, int icon)
+{
+    QTreeWidget* list = ListWidget(number);
+    if (!list || row < 0)
+        return -1;
+    const int at = row > list->topLevelItemCount() ? list->topLevelItemCount() : row;
+    auto* item = new QTreeWidgetItem();
+    item->setText(0, ToQString(text));
+    item->setData(0, IconIndexRole, icon);
+    ShowRowIcon(item, FindSet(Registry.controls[number].iconSet));
+    list->insertTopLevelItem(at, item);
+    return at;
+}
+
+void SetListText(int number, int row, int column, const std::string& text)
+{
+    QTreeWidget* list = ListWidget(number);
+    if (!list || column < 0 || column >= list->columnCount())
+        return;
+    if (QTreeWidgetItem* item = list->topLevelItem(row))
+        item->setText(column, ToQString(text));
+}
+
+void ClearList(int number)
+{
+    if (QTreeWidget* list = ListWidget(number)) {
+        list->clear();
+        RemoveListColouring(list);
+    }
+}
+
+int CountListRows(int number)
+{
+    QTreeWidget* list = ListWidget(number);
+    return list ? list->topLevelItemCount() : 0;
+}
+
+std::string ListText(int number, int row, int column)
+{
+    QTreeWidget* list = ListWidget(number);
+    QTreeWidgetItem* item = list ? list->topLevelItem(row) : nullptr;
+    return item ? item->text(column).toStdString() : std::string();
+}
+
+int ListRowIcon(int number, int row)
+{
+    QTreeWidget* list = ListWidget(number);
+    QTreeWidgetItem* item = list ? list->topLevelItem(row) : nullptr;
+    return item ? item->data(0, IconIndexRole).toInt() : -1;
+}
+
+void RefreshListIcons(int number)
+{
+    QTreeWidget* list = ListWidget(number);
+    if (!list)
+        return;
+    const IconSetRecord* set = FindSet(Registry.controls[number].iconSet);
+    for (int row = 0; row < list->topLevelItemCount(); ++row)
+        ShowRowIcon(list->topLevelItem(row), set);
+}
+
+int CreateIconSet(int width, int height, int, int, int)
+{
+    const int handle = Registry.nextIconSet++;
+    Registry.iconSets[handle] = IconSetRecord{width, height, {}, {}};
+    return handle;
+}
+
+void FreeIconSet(int set)
+{
+    if (!Registry.iconSets.erase(set))
+        return;
+    // A list never shows icons of a set that is gone.
+    for (auto& [number, control] : Registry.controls)
+        if (control.kind == ControlKind::List && control.iconSet == set) {
+            control.iconSet = 0;
+            RefreshListIcons(number);
+        }
+}
+
+int AddIconToSet(int set, int image)
+{
+    IconSetRecord* record = FindSet(set);
+    const auto found = Registry.images.find(image);
+    if (!record || found == Registry.images.end())
+        return -1;
+    QImage picture = found->second.copy(0, 0, record->width, record->height).convertToFormat(QImage::Format_RGB32);
+    record->icons.push_back(QPixmap::fromImage(picture));
+    record->pictures.push_back(std::move(picture));
+    return static_cast<int>(record->icons.size()) - 1;
+}
+
+int CountIconsInSet(int set)
+{
+    const IconSetRecord* record = FindSet(set);
+    return record ? static_cast<int>(record->icons.size()) : 0;
+}
+
+int InstallIconSet(int list, int set)
+{
+    const auto found = Registry.controls.find(list);
+    if (found == Registry.controls.end() || found->second.kind != ControlKind::List)
+        return 0;
+    const int previous = found->second.iconSet;
+    found->second.iconSet = set;
+    RefreshListIcons(list);
+    return previous;
+}
+
+int CountIconSets()
+{
+    return static_cast<int>(Registry.iconSets.size());
+}
+
+Colour IconPixel(int set, int index, int x, int y)
+{
+    const IconSetRecord* record = FindSet(set);
+    if (!record || index < 0 || index >= static_cast<int>(record->pictures.size()))
+        return 0;
+    const QImage& picture = record->pictures[index];
+    return picture.valid(x, y) ? FromQColor(picture.pixelColor(x, y)) : 0;
+}

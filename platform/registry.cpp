@@ -1,0 +1,41 @@
+#include "platform/registry.h"
+
+#include <QApplication>
+#include <QTreeWidget>
+
+PlatformRegistry Registry;
+
+void EnsureToolkit()
+{
+    if (Registry.app)
+        return;
+    // The program takes no arguments; the toolkit still wants a name.
+    static int argc = 1;
+    static char name[] = "stelvane-ranks";
+    static char* argv[] = {name, nullptr};
+    Registry.app = new QApplication(argc, argv);
+}
+
+QColor ToQColor(Colour colour)
+{
+    return QColor(colour & 0xFF, (colour >> 8) & 0xFF, (colour >> 16) & 0xFF);
+}
+
+Colour FromQColor(const QColor& colour)
+{
+    return Colour(colour.red()) | Colour(colour.green()) << 8 | Colour(colour.blue()) << 16;
+}
+
+QWidget* ControlWidget(int number)
+{
+    const auto found = Registry.controls.find(number);
+    return found == Registry.controls.end() ? nullptr : found->second.widget.data();
+}
+
+QTreeWidget* ListWidget(int number)
+{
+    const auto found = Registry.controls.find(number);
+    if (found == Registry.controls.end() || found->second.kind != ControlKind::List)
+        return nullptr;
+    return static_cast<QTreeWidget*>(found->second.widget.data());
+}
