@@ -7,6 +7,15 @@
 #include <QPushButton>
 #include <QTimeZone>
 
+// A date picker that leaves with Tab like every other control; its day,
+// month and year are walked with the arrow keys instead.
+class DatePicker : public QDateTimeEdit {
+public:
+    using QDateTimeEdit::QDateTimeEdit;
+protected:
+    bool focusNextPrevChild(bool next) override { return QWidget::focusNextPrevChild(next); }
+};
+
 namespace {
 
 // Date pickers hold wall-clock fields; UTC keeps them free of zone shifts.
@@ -106,7 +115,7 @@ void CreateStringField(int number, int x, int y, int width, int height, const st
 
 void CreateDatePicker(int number, int x, int y, int width, int height, const std::string& mask, int32_t value)
 {
-    auto* picker = AddControl<QDateTimeEdit>(number, ControlKind::DatePicker, x, y, width, height);
+    auto* picker = AddControl<DatePicker>(number, ControlKind::DatePicker, x, y, width, height);
     if (!picker)
         return;
     picker->setTimeSpec(Qt::UTC);

@@ -1,6 +1,7 @@
 #include "platform/registry.h"
 
 #include <QApplication>
+#include <QScreen>
 #include <QTreeWidget>
 
 PlatformRegistry Registry;
@@ -14,6 +15,12 @@ void EnsureToolkit()
     static char name[] = "stelvane-ranks";
     static char* argv[] = {name, nullptr};
     Registry.app = new QApplication(argc, argv);
+    // Controls use the desktop's small dialog font: Arial at 8 points,
+    // whose character height is 11 pixels at 96 DPI.
+    QFont dialogFont(QStringLiteral("Arial"));
+    const QScreen* screen = QGuiApplication::primaryScreen();
+    dialogFont.setPixelSize(qRound(8 * (screen ? screen->logicalDotsPerInchY() : 96.0) / 72.0));
+    QApplication::setFont(dialogFont);
 }
 
 QColor ToQColor(Colour colour)

@@ -30,10 +30,14 @@ public:
     TopWindow(int number, Qt::WindowFlags flags);
     int number;
     int brush = 0;         // background brush handle, 0 for the toolkit's own
-    bool centred = false;  // keep centred by the outer rectangle
+    bool centred = false;  // centred by the outer rectangle
+    bool framed = false;   // re-centred once the desktop's frame was known
+    // Centres the window again if its frame has become known since.
+    void CentreWithFrame();
 protected:
     void closeEvent(QCloseEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
+    void moveEvent(QMoveEvent* event) override;
 };
 
 // The child area the windowed screen presents into.

@@ -30,6 +30,27 @@ void TopWindow::paintEvent(QPaintEvent*)
 
 namespace {
 
+void Centre(TopWindow* window);
+
+} // namespace
+
+// The desktop decorates a window only after it is shown, and tells its frame
+// later still; the first move after that is when the frame can be counted.
+void TopWindow::moveEvent(QMoveEvent*)
+{
+    CentreWithFrame();
+}
+
+void TopWindow::CentreWithFrame()
+{
+    if (!centred || framed || frameGeometry().size() == size())
+        return;
+    framed = true;
+    Centre(this);
+}
+
+namespace {
+
 TopWindow* FindWindow(int number)
 {
     const auto found = Registry.windows.find(number);
@@ -117,9 +138,7 @@ void ShowWindow(int number)
     window->showNormal();
     window->raise();
     window->activateWindow();
-    // Re-centre once the real frame is known, if the desktop added one.
-    if (window->centred && window->frameGeometry().size() != window->size())
-        Centre(window);
+    window->CentreWithFrame();
 }
 
 int IsWindowOpen(int number)
