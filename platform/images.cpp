@@ -1,8 +1,6 @@
 #include "platform/jpeg_decoder.h"
 #include "platform/registry.h"
 
-#include <cstdlib>
-#include <cstring>
 
 namespace {
 
@@ -16,18 +14,17 @@ bool IsJpeg(const unsigned char* data, std::size_t size)
     return size >= 3 && data[0] == 0xFF && data[1] == 0xD8 && data[2] == 0xFF;
 }
 
-// Copies decoded RGB rows into a 24-bit image that owns its pixels.
+// Decodes straight into a 32-bit image, the form every image here has.
 QImage FromJpeg(const unsigned char* data, std::size_t size)
 {
-    int width = 0, height = 0;
-    unsigned char* rows = DecodeJpeg(data, size, &width, &height);
-    if (!rows)
-        return {};
-    QImage picture(width, height, QImage::Format_RGB888);
-    for (int y = 0; y < height; ++y)
-        std::memcpy(picture.scanLine(y), rows + std::size_t(y) * width * 3, std::size_t(width) * 3);
-    std::free(rows);
-    return picture;
+    QImage picture;
+    const JpegDestination into = [](void* context, int width, int height, std::size_t* stride) -> unsigned char* {
+        auto* image = static_cast<QImage*>(context);
+        *image = QImage(width, height, QImage::Format_RGB32);
+        *stride = static_cast<std::size_t>(image->bytesPerLine());
+        return image->isNull() ? nullptr : image->bits();
+    };
+    return DecodeJpeg(data, size, into, &picture) ? picture : QImage();
 }
 
 } // namespace
@@ -44,7 +41,9 @@ int DecodeImage(int number, const unsigned char* data, std::size_t size)
         picture = FromJpeg(data, size);
     if (picture.isNull())
         return 0;
-    Registry.images[number] = picture.convertToFormat(QImage::Format_RGB32);
+    if (picture.format() != QImage::Format_RGB32)
+        picture = picture.convertToFormat(QImage::Format_RGB32);
+    Registry.images[number] = std::move(picture);
     return 1;
 }
 

@@ -2,7 +2,6 @@
 
 #include <csetjmp>
 #include <cstdio>
-#include <cstdlib>
 
 #include <jpeglib.h>
 
@@ -21,42 +20,43 @@ void JumpBack(j_common_ptr info)
 
 void StaySilent(j_common_ptr) {}
 
+// 32-bit pixels in the byte order of the machine's 0xAARRGGBB words.
+constexpr J_COLOR_SPACE PixelLayout = __BYTE_ORDER__ == __ORDER_LITTLE_ENDIAN__ ? JCS_EXT_BGRX : JCS_EXT_XRGB;
+
 } // namespace
 
-// Only plain C objects live in this frame, so the long jump skips no destructor.
-unsigned char* DecodeJpeg(const unsigned char* data, std::size_t size, int* width, int* height)
+// The jump only crosses libjpeg's C frames and this one, which holds plain C
+// objects: no destructor is skipped. The destination belongs to the caller.
+bool DecodeJpeg(const unsigned char* data, std::size_t size, JpegDestination destination, void* context)
 {
-    if (!data || size < 4 || size > 0xFFFFFFFFu)
-        return nullptr;
+    if (!data || !destination || size < 4 || size > 0xFFFFFFFFu)
+        return false;
     jpeg_decompress_struct info;
     ErrorTrap trap;
-    unsigned char* volatile pixels = nullptr;
     info.err = jpeg_std_error(&trap.manager);
     trap.manager.error_exit = JumpBack;
     trap.manager.output_message = StaySilent;
     if (setjmp(trap.back)) {
         jpeg_destroy_decompress(&info);
-        std::free(pixels);
-        return nullptr;
+        return false;
     }
     jpeg_create_decompress(&info);
     jpeg_mem_src(&info, data, static_cast<unsigned long>(size));
     jpeg_read_header(&info, TRUE);
-    info.out_color_space = JCS_RGB;
+    info.out_color_space = PixelLayout;
     jpeg_start_decompress(&info);
-    const std::size_t stride = std::size_t(info.output_width) * 3;
-    pixels = static_cast<unsigned char*>(std::malloc(stride * info.output_height));
-    if (!pixels) {
+    std::size_t stride = 0;
+    unsigned char* first = destination(context, static_cast<int>(info.output_width),
+                                       static_cast<int>(info.output_height), &stride);
+    if (!first) {
         jpeg_destroy_decompress(&info);
-        return nullptr;
+        return false;
     }
     while (info.output_scanline < info.output_height) {
-        JSAMPROW row = pixels + stride * info.output_scanline;
+        JSAMPROW row = first + stride * info.output_scanline;
         jpeg_read_scanlines(&info, &row, 1);
     }
     jpeg_finish_decompress(&info);
-    *width = static_cast<int>(info.output_width);
-    *height = static_cast<int>(info.output_height);
     jpeg_destroy_decompress(&info);
-    return pixels;
+    return true;
 }

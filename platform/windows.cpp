@@ -165,7 +165,8 @@ int MakeImageBrush(int image)
     if (found == Registry.images.end())
         return 0;
     const int handle = Registry.nextBrush++;
-    Registry.brushes[handle] = QBrush(QPixmap::fromImage(found->second));
+    // The brush shares the image's pixels rather than copying them.
+    Registry.brushes[handle] = QBrush(found->second);
     return handle;
 }
 
