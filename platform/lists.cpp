@@ -31,7 +31,7 @@ void ShowRowIcon(QTreeWidgetItem* item, const IconSetRecord* set)
 {
     const int index = item->data(0, IconIndexRole).toInt();
     if (set && index >= 0 && index < static_cast<int>(set->icons.size()))
-        item->setIcon(0, QIcon(set->icons[index]));
+        item->setIcon(0, set->icons[index]);
     else
         item->setIcon(0, QIcon());
 }
@@ -105,13 +105,30 @@ int InsertListRow(int number, int row, const std::string& text, int icon)
     return at;
 }
 
+// A list's cells change in bursts (a whole schedule at a time), so their
+// change notices are held back and given once, when the burst is over: a
+// notice per cell cost more than the rest of the fill together.
 void SetListText(int number, int row, int column, const std::string& text)
 {
     QTreeWidget* list = ListWidget(number);
-    if (!list || column < 0 || column >= list->columnCount())
+    QTreeWidgetItem* item = list && column >= 0 && column < list->columnCount() ? list->topLevelItem(row) : nullptr;
+    if (!item)
         return;
-    if (QTreeWidgetItem* item = list->topLevelItem(row))
-        item->setText(column, ToQString(text));
+    QAbstractItemModel* model = list->model();
+    const bool wasBlocked = model->blockSignals(true);
+    item->setText(column, ToQString(text));
+    model->blockSignals(wasBlocked);
+    ControlRecord& record = Registry.controls[number];
+    if (record.cellNoticePending)
+        return;
+    record.cellNoticePending = true;
+    QMetaObject::invokeMethod(list, [list, number] {
+        Registry.controls[number].cellNoticePending = false;
+        QAbstractItemModel* model = list->model();
+        const int rows = model->rowCount();
+        if (rows > 0)
+            emit model->dataChanged(model->index(0, 0), model->index(rows - 1, model->columnCount() - 1));
+    }, Qt::QueuedConnection);
 }
 
 void ClearList(int number)
@@ -155,7 +172,7 @@ void RefreshListIcons(int number)
 int CreateIconSet(int width, int height, int, int, int)
 {
     const int handle = Registry.nextIconSet++;
-    Registry.iconSets[handle] = IconSetRecord{width, height, {}, {}};
+    Registry.iconSets[handle] = IconSetRecord{width, height, {}};
     return handle;
 }
 
@@ -177,9 +194,9 @@ int AddIconToSet(int set, int image)
     const auto found = Registry.images.find(image);
     if (!record || found == Registry.images.end())
         return -1;
-    QImage picture = found->second.copy(0, 0, record->width, record->height).convertToFormat(QImage::Format_RGB32);
-    record->icons.push_back(QPixmap::fromImage(picture));
-    record->pictures.push_back(std::move(picture));
+    const QImage& picture = found->second;
+    const bool fits = picture.width() == record->width && picture.height() == record->height;
+    record->icons.emplace_back(QPixmap::fromImage(fits ? picture : picture.copy(0, 0, record->width, record->height)));
     return static_cast<int>(record->icons.size()) - 1;
 }
 
@@ -208,8 +225,8 @@ int CountIconSets()
 Colour IconPixel(int set, int index, int x, int y)
 {
     const IconSetRecord* record = FindSet(set);
-    if (!record || index < 0 || index >= static_cast<int>(record->pictures.size()))
+    if (!record || index < 0 || index >= static_cast<int>(record->icons.size()))
         return 0;
-    const QImage& picture = record->pictures[index];
+    const QImage picture = record->icons[index].pixmap(record->width, record->height).toImage();
     return picture.valid(x, y) ? FromQColor(picture.pixelColor(x, y)) : 0;
 }

@@ -6,6 +6,7 @@
 
 #include <QBrush>
 #include <QFont>
+#include <QIcon>
 #include <QImage>
 #include <QPainter>
 #include <QPixmap>
@@ -57,13 +58,13 @@ struct ControlRecord {
     QPointer<QWidget> widget;
     int window;     // number of the window it was created in
     int iconSet;    // list views: the installed small-icon set, 0 for none
+    bool cellNoticePending = false; // list views: a change notice for the cells is queued
 };
 
 // An icon set: 20 × 20 pictures appended in order.
 struct IconSetRecord {
     int width, height;
-    std::vector<QPixmap> icons;
-    std::vector<QImage> pictures; // the same icons as images, for pixel reads
+    std::vector<QIcon> icons; // shared by every row that shows them
 };
 
 struct EventRecord {
