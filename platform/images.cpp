@@ -44,10 +44,14 @@ QImage FromPlainBmp(const unsigned char* data, std::size_t size)
     if (offset > size || stride * rows > size - offset)
         return {};
     QImage picture(width, rows, QImage::Format_RGB32);
+    if (picture.isNull())
+        return {};
+    unsigned char* first = picture.bits();
+    const auto targetStride = static_cast<std::size_t>(picture.bytesPerLine());
     for (int y = 0; y < rows; ++y) {
         // Rows are stored bottom-up unless the height is negative.
         const unsigned char* source = data + offset + stride * (height < 0 ? y : rows - 1 - y);
-        auto* target = reinterpret_cast<QRgb*>(picture.scanLine(y));
+        auto* target = reinterpret_cast<QRgb*>(first + targetStride * y);
         for (int x = 0; x < width; ++x, source += 3)
             target[x] = qRgb(source[2], source[1], source[0]);
     }
