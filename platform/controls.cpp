@@ -171,6 +171,16 @@ void SetAccessibleName(int number, const std::string& name)
         widget->setAccessibleName(ToQString(name));
 }
 
+// On desktops that name a field by its caption (AT-SPI), the label becomes
+// the control's buddy, which the accessibility bridge reports as labelling it.
+void SetLabelFor(int label, int control)
+{
+    QWidget* caption = ControlWidget(label);
+    QWidget* widget = ControlWidget(control);
+    if (caption && widget && KindOf(label) == ControlKind::Label)
+        static_cast<QLabel*>(caption)->setBuddy(widget);
+}
+
 std::string ControlText(int number)
 {
     QWidget* widget = ControlWidget(number);

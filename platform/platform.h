@@ -104,6 +104,8 @@ void FreeControl(int number);
 int IsControl(int number);
 // Gives a control the name a screen reader announces.
 void SetAccessibleName(int number, const std::string& name);
+// Makes label `label` the caption a screen reader reads for control `control`.
+void SetLabelFor(int label, int control);
 
 // The whole text of a field, label or button; the selected item's text of a combo box.
 std::string ControlText(int number);

@@ -2,6 +2,7 @@
 
 #include "platform/registry.h"
 
+#include <QAccessible>
 #include <QApplication>
 #include <QComboBox>
 #include <QDateTimeEdit>
@@ -298,6 +299,50 @@ TEST(StartUp, ShowsTheWindowFilledAndOnly200MsAfterBuildingIt)
     EXPECT_EQ(shown.step, "shown");
     EXPECT_TRUE(shown.visible);
     EXPECT_GE(shown.at - built.at, std::chrono::milliseconds(200));
+}
+
+} // namespace
+
+namespace {
+
+// What a screen reader gets through the accessibility interface.
+TEST(Accessibility, ListCellsComboItemsFieldAndButtonsCanBeReadAndUsed)
+{
+    ReopenMainWindow();
+    QAccessibleInterface* list = QAccessible::queryAccessibleInterface(ControlWidget(ScheduleList));
+    ASSERT_NE(list, nullptr);
+    EXPECT_EQ(list->text(QAccessible::Name), QString("График получения званий"));
+    QAccessibleTableInterface* table = list->tableInterface();
+    ASSERT_NE(table, nullptr);
+    EXPECT_EQ(table->rowCount(), 51);
+    EXPECT_EQ(table->columnCount(), 5);
+    EXPECT_EQ(table->cellAt(3, 0)->text(QAccessible::Name), QString("Ефрейтор (Corporal)"));
+    EXPECT_EQ(table->cellAt(3, 2)->text(QAccessible::Name), QString("9000"));
+    EXPECT_EQ(table->columnDescription(4), QString("Приблизительная дата"));
+
+    QAccessibleInterface* combo = QAccessible::queryAccessibleInterface(ControlWidget(CurrentRankCombo));
+    EXPECT_EQ(ControlWidget(CurrentRankCombo)->accessibleName(), QString("Моё текущее звание"));
+    EXPECT_EQ(combo->text(QAccessible::Value), QString("Ст. кадет (Trainee)"));
+    const auto labels = combo->relations(QAccessible::Label);
+    ASSERT_EQ(labels.size(), 1);
+    EXPECT_EQ(labels[0].first->text(QAccessible::Name), QString("Мое текущее звание:"));
+    ASSERT_EQ(combo->childCount(), 1) << "the list of items";
+    EXPECT_EQ(combo->child(0)->childCount(), 51);
+
+    QAccessibleInterface* field = QAccessible::queryAccessibleInterface(ControlWidget(DailyExpField));
+    EXPECT_EQ(field->text(QAccessible::Value), QString("6000"));
+    ASSERT_NE(field->editableTextInterface(), nullptr);
+    field->editableTextInterface()->replaceText(0, 4, "7000");
+    EXPECT_EQ(ControlText(DailyExpField), "7000");
+
+    QAccessibleInterface* button = QAccessible::queryAccessibleInterface(ControlWidget(CalculateButton));
+    EXPECT_EQ(button->text(QAccessible::Name), QString("Рассчитать график"));
+    ASSERT_NE(button->actionInterface(), nullptr);
+    button->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
+    ASSERT_EQ(WaitEvent(), ControlEvent);
+    EXPECT_EQ(EventControl(), CalculateButton);
+    EXPECT_TRUE(HandleMainEvent(ControlEvent));
+    EXPECT_EQ(ListText(ScheduleList, 3, 3), "1 дней") << "9000 / 7000 rounds to 1";
 }
 
 } // namespace

@@ -55,6 +55,9 @@ void OpenMainWindow()
     CreateLabel(TodayLabel, 10, 10, 50, 15, "Сегодня:");
     CreateDatePicker(StartDatePicker, 65, 5, 80, 20, "%dd.%mm.%yyyy", CurrentLocalSeconds());
     SetAccessibleName(StartDatePicker, "Дата начала расчёта");
+    SetLabelFor(TodayLabel, StartDatePicker);
+    SetLabelFor(CurrentRankLabel, CurrentRankCombo);
+    SetLabelFor(DailyExpLabel, DailyExpField);
     CreateListView(ScheduleList, 5, 70, 790, 525, " Звание", 250);
     SetAccessibleName(ScheduleList, "График получения званий");
     CreateButton(InfoButton, 765, 5, 30, 25, "?");
