@@ -1,5 +1,6 @@
 #include "platform/registry.h"
 
+#include <QAbstractItemView>
 #include <QComboBox>
 #include <QDateTimeEdit>
 #include <QLabel>
@@ -96,6 +97,9 @@ void CreateComboBox(int number, int x, int y, int width, int height)
         return;
     combo->setEditable(false);
     combo->setInsertPolicy(QComboBox::NoInsert);
+    // A list that drops below the box, not a menu laid over it, so that the
+    // height given bounds it.
+    combo->setStyleSheet(QStringLiteral("QComboBox { combobox-popup: 0; }"));
     const int rowHeight = combo->fontMetrics().height() + 4;
     combo->setMaxVisibleItems(qMax(1, (height - ClosedHeight) / rowHeight));
     QObject::connect(combo, QOverload<int>::of(&QComboBox::activated), combo,
@@ -238,10 +242,19 @@ QDateTimeEdit* Picker(int number)
 
 } // namespace
 
+// The opened list grows wide enough to show every item whole, so long rank
+// names are not cut in the middle.
 void InsertComboItem(int number, int position, const std::string& text)
 {
-    if (QComboBox* combo = Combo(number))
-        combo->insertItem(position < 0 ? combo->count() : position, ToQString(text));
+    QComboBox* combo = Combo(number);
+    if (!combo)
+        return;
+    const QString item = ToQString(text);
+    combo->insertItem(position < 0 ? combo->count() : position, item);
+    QAbstractItemView* list = combo->view();
+    const int needed = list->fontMetrics().horizontalAdvance(item) + list->style()->pixelMetric(QStyle::PM_ScrollBarExtent) + 16;
+    if (needed > list->minimumWidth())
+        list->setMinimumWidth(needed);
 }
 
 int SelectComboItemByText(int number, const std::string& text)
