@@ -19,15 +19,7 @@ void Report(StartUpProbe probe, const char* step)
 void StartUp(StartUpProbe probe)
 {
     // Platform services; none is checked: without a screen only the info box lacks it.
-    InitImages();
-    InitFonts();
-    InitEvents();
-    InitWindows();
-    InitControls();
-    InitBmpDecoder();
-    InitThreads();
-    InitColouring();
-    InitScreen();
+    InitPlatformServices();
     Report(probe, "platform");
     SetAboutText();
     LoadFont(CaptionFont, "Arial", 20);

@@ -189,15 +189,7 @@ BENCHMARK(Scrolling)->Iterations(1)->UseRealTime()->Unit(benchmark::kSecond);
 int main(int argc, char** argv)
 {
     setenv("QT_QPA_PLATFORM", "offscreen", 0);
-    InitImages();
-    InitFonts();
-    InitEvents();
-    InitWindows();
-    InitControls();
-    InitBmpDecoder();
-    InitThreads();
-    InitColouring();
-    InitScreen();
+    InitPlatformServices();
     InitJpegDecoder();
     SetAboutText();
     LoadFont(23, "Arial", 20);

@@ -41,6 +41,8 @@ void InitThreads();
 void InitColouring();
 // Makes sprites and the windowed screen ready; 0 when there is no display for it.
 int InitScreen();
+// Makes every service above but JPEG decoding ready, in that order; returns InitScreen's result.
+int InitPlatformServices();
 // Releases every service: colouring, screen, windows, fonts, images, in that order.
 void ReleasePlatform();
 

@@ -88,6 +88,19 @@ int InitScreen()
     return PrepareScreenService();
 }
 
+int InitPlatformServices()
+{
+    InitImages();
+    InitFonts();
+    InitEvents();
+    InitWindows();
+    InitControls();
+    InitBmpDecoder();
+    InitThreads();
+    InitColouring();
+    return InitScreen();
+}
+
 void ReleasePlatform()
 {
     if (!Registry.app)

@@ -10,15 +10,7 @@ int main(int argc, char** argv)
 {
     testing::InitGoogleTest(&argc, argv);
     setenv("QT_QPA_PLATFORM", "offscreen", 0);
-    InitImages();
-    InitFonts();
-    InitEvents();
-    InitWindows();
-    InitControls();
-    InitBmpDecoder();
-    InitThreads();
-    InitColouring();
-    InitScreen();
+    InitPlatformServices();
     InitJpegDecoder();
     const int result = RUN_ALL_TESTS();
     ReleasePlatform();
