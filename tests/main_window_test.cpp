@@ -42,14 +42,14 @@ const ControlRow ControlRows[] = {
     {"CalculateButton", 9, "QPushButton", {530, 15, 90, 40}, "Рассчитать"},
 };
 
-ClockReading LeapDayEve()
+ClockReading WorkedExampleDay()
 {
     return {2024, 2, 2, 27, 13, 45, 10, 250};
 }
 
 class MainWindowTest : public testing::Test {
 protected:
-    void SetUp() override { ReopenMainWindow(LeapDayEve); }
+    void SetUp() override { ReopenMainWindow(WorkedExampleDay); }
 
     static QImage Grab() { return WindowWidget(MainWindow)->grab().toImage(); }
 };

@@ -18,7 +18,7 @@ namespace {
 
 using Row = std::array<std::string, 5>;
 
-ClockReading LeapDayEve()
+ClockReading WorkedExampleDay()
 {
     return {2024, 2, 2, 27, 9, 30, 0, 0};
 }
@@ -56,7 +56,7 @@ void Calculate(const std::string& dailyExp, int rank = 0)
 
 class ScheduleTest : public testing::Test {
 protected:
-    void SetUp() override { ReopenMainWindow(LeapDayEve); }
+    void SetUp() override { ReopenMainWindow(WorkedExampleDay); }
     void TearDown() override { ReplaceLocalClock(nullptr); }
 };
 
