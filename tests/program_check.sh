@@ -13,7 +13,11 @@ start() {
   "$program" &
   pid=$!
   window=$(timeout 20 xdotool search --sync --onlyvisible --name "Звания Stelvane" | head -n 1)
-  [ -n "$window" ] || fail "the main window did not appear"
+  if [ -z "$window" ]; then
+    fail "the main window did not appear"
+    kill "$pid" 2>/dev/null
+    exit 1
+  fi
 }
 
 # Waits for the program to end; checks its exit code.
