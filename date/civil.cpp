@@ -86,12 +86,7 @@ ClockReading CalendarFieldsFromTicks(int64_t ticks)
     const uint64_t tickOfDay = count % TicksPerDay;                                   // [0, 863999999999]
     const uint32_t secondOfDay = static_cast<uint32_t>(tickOfDay / 10000000);         // [0, 86399]
 
-    ClockReading fields{};
-    CivilFromDays(days, fields.year, fields.month, fields.day);
-    fields.weekday = static_cast<int32_t>((days + 1) % 7);
-    fields.hour = static_cast<int32_t>(secondOfDay / 3600);
-    fields.minute = static_cast<int32_t>(secondOfDay / 60 % 60);
-    fields.second = static_cast<int32_t>(secondOfDay % 60);
+    ClockReading fields = FieldsOfDayAndSecond(days, secondOfDay);
     fields.millisecond = static_cast<int32_t>(tickOfDay % 10000000 / 10000);
     return fields;
 }

@@ -56,3 +56,18 @@ inline void CivilFromDays(uint32_t days, int32_t& year, int32_t& month, int32_t&
     month = static_cast<int32_t>(januaryOrFebruary ? marchMonth - 12 : marchMonth);   // [1, 12]
     year = static_cast<int32_t>(era * 400 + coe * 100 + yoc + januaryOrFebruary);     // [1601, 9999]
 }
+
+// Returns: the calendar fields of second `secondOfDay` of day number `days`,
+// weekday included and milliseconds 0.
+// Preconditions: days in 0..3067670, secondOfDay in 0..86399.
+// In-band rules: none.
+inline ClockReading FieldsOfDayAndSecond(uint32_t days, uint32_t secondOfDay)
+{
+    ClockReading fields{};
+    CivilFromDays(days, fields.year, fields.month, fields.day);
+    fields.weekday = static_cast<int32_t>((days + 1) % 7);                            // 1601-01-01 was a Monday
+    fields.hour = static_cast<int32_t>(secondOfDay / 3600);                           // [0, 23]
+    fields.minute = static_cast<int32_t>(secondOfDay / 60 % 60);                      // [0, 59]
+    fields.second = static_cast<int32_t>(secondOfDay % 60);                           // [0, 59]
+    return fields;
+}

@@ -77,13 +77,7 @@ ClockReading FieldsOfWideDate(WideDate date)
     const int64_t seconds = date < lastSecond ? date : lastSecond; // [0, 265046774399]
     const uint32_t days = static_cast<uint32_t>(seconds / 86400);  // [0, 3067670]
     const uint32_t secondOfDay = static_cast<uint32_t>(seconds % 86400); // [0, 86399]
-    ClockReading fields{};
-    CivilFromDays(days, fields.year, fields.month, fields.day);
-    fields.weekday = static_cast<int32_t>((days + 1) % 7);
-    fields.hour = static_cast<int32_t>(secondOfDay / 3600);
-    fields.minute = static_cast<int32_t>(secondOfDay / 60 % 60);
-    fields.second = static_cast<int32_t>(secondOfDay % 60);
-    return fields;
+    return FieldsOfDayAndSecond(days, secondOfDay);
 }
 
 // Returns: nothing; writes year, month and day, and hour, minute and second

@@ -1,7 +1,7 @@
 // Wide date formatting: the token table, its order and overlaps, the first
 // and last dates, the clock, wild masks, and a random comparison against a
 // plain replace-in-order reference fed by <chrono>.
-#include "date/wide_date.h"
+#include "date_test_support.h"
 
 #include <gtest/gtest.h>
 
@@ -15,38 +15,7 @@
 
 namespace {
 
-namespace chr = std::chrono;
-
-constexpr WideDate LastValid = 265046774399;               // 9999-12-31 23:59:59
-constexpr WideDate FridayMorning = 12946727103;            // 2011-04-08 09:05:03
-constexpr int64_t Max64 = std::numeric_limits<int64_t>::max();
-constexpr int64_t Min64 = std::numeric_limits<int64_t>::min();
-
-// Writes the module settings exactly as start-up does, before any test runs.
-class DateSettings : public ::testing::Environment {
-public:
-    void SetUp() override
-    {
-        TicksPerUnit = 10000000;
-        UnitsPerDay = 864000000000 / TicksPerUnit;
-        UnixEpochOffset = 11644473600;
-    }
-};
-::testing::Environment* const Settings = ::testing::AddGlobalTestEnvironment(new DateSettings);
-
-// The WideDate (one-second units) of a calendar date, computed by <chrono>.
-constexpr WideDate Wide(int y, int m, int d, int h = 0, int mi = 0, int s = 0)
-{
-    const auto days = chr::sys_days{chr::year{y} / m / d} - chr::sys_days{chr::year{1601} / 1 / 1};
-    return days.count() * 86400 + h * 3600 + mi * 60 + s;
-}
-
-// Names each generated test after its row.
-template <typename Row>
-std::string RowName(const ::testing::TestParamInfo<Row>& info)
-{
-    return info.param.name;
-}
+constexpr WideDate FridayMorning = 12946727103; // 2011-04-08 09:05:03
 
 struct FormatRow {
     const char* name;
