@@ -1,6 +1,7 @@
 #include "platform/registry.h"
 
 #include <QApplication>
+#include <QLocale>
 #include <QScreen>
 #include <QTreeWidget>
 
@@ -15,6 +16,9 @@ void EnsureToolkit()
     static char name[] = "stelvane-ranks";
     static char* argv[] = {name, nullptr};
     Registry.app = new QApplication(argc, argv);
+    // The interface is Russian whatever the desktop's language: the date
+    // picker's calendar names its months and weekdays in Russian too.
+    QLocale::setDefault(QLocale(QLocale::Russian, QLocale::Russia));
     // Controls use the desktop's small dialog font: Arial at 8 points,
     // whose character height is 11 pixels at 96 DPI.
     QFont dialogFont(QStringLiteral("Arial"));

@@ -123,6 +123,7 @@ TEST_F(MainWindowTest, PickerShowsTheClockDateAndKeepsMinutes)
 {
     auto* picker = static_cast<QDateTimeEdit*>(ControlWidget(StartDatePicker));
     EXPECT_TRUE(picker->calendarPopup());
+    EXPECT_EQ(picker->locale().language(), QLocale::Russian) << "its calendar speaks the interface's language";
     // 2024-02-27 13:45 as wall-clock seconds since 1970.
     EXPECT_EQ(DatePickerValue(StartDatePicker), 1709041500);
     SetDatePickerValue(StartDatePicker, -5);
