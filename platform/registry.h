@@ -67,11 +67,12 @@ struct IconSetRecord {
     std::vector<QIcon> icons; // shared by every row that shows them
 };
 
+// One event of the queue.
 struct EventRecord {
-    int kind;
-    int window;
-    int control;
-    int type;
+    int kind;    // ControlEvent or CloseRequest
+    int window;  // the window it belongs to
+    int control; // the control that reported it, -1 for a close request
+    int type;    // what the control did: 1 a click or a choice, 3 an edit of its text or value
 };
 
 // The windowed screen: a back buffer drawn by any thread and a presented
