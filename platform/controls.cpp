@@ -23,27 +23,6 @@ namespace {
 const QDateTime PickerFirst(QDate(1970, 1, 1), QTime(0, 0), Qt::UTC);
 const QDateTime PickerLast(QDate(2038, 1, 19), QTime(3, 14), Qt::UTC);
 
-QString ToQString(const std::string& text)
-{
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
-
-// Puts a new control into the current window under `number`, replacing any
-// control that held the number.
-template <typename Widget>
-Widget* AddControl(int number, ControlKind kind, int x, int y, int width, int height)
-{
-    FreeControl(number);
-    const auto window = Registry.windows.find(Registry.currentWindow);
-    if (window == Registry.windows.end() || !window->second)
-        return nullptr;
-    auto* widget = new Widget(window->second.data());
-    widget->setGeometry(x, y, width, height);
-    widget->show();
-    Registry.controls[number] = {kind, widget, Registry.currentWindow, 0};
-    return widget;
-}
-
 ControlKind KindOf(int number)
 {
     return Registry.controls.at(number).kind;

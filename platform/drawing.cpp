@@ -126,7 +126,7 @@ int TextWidth(const std::string& text)
 {
     if (text.empty())
         return 0;
-    return SelectedMetrics().horizontalAdvance(QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())));
+    return SelectedMetrics().horizontalAdvance(ToQString(text));
 }
 
 // The baseline lies one ascent below y; until UseTransparentText the text's
@@ -136,7 +136,7 @@ void DrawText(int x, int y, const std::string& text)
     auto& d = Registry.drawing;
     if (!d.painter || text.empty())
         return;
-    const QString string = QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+    const QString string = ToQString(text);
     const QFontMetrics metrics = SelectedMetrics();
     if (!d.transparent)
         d.painter->fillRect(QRect(x, y, metrics.horizontalAdvance(string), metrics.height()), Qt::white);

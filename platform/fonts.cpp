@@ -13,7 +13,7 @@ int LoadFont(int number, const std::string& face, int points)
         return 0;
     const QScreen* screen = QGuiApplication::primaryScreen();
     const double dpi = screen ? screen->logicalDotsPerInchY() : 96.0;
-    QFont font(QString::fromStdString(face));
+    QFont font(ToQString(face));
     font.setPixelSize(static_cast<int>(points * dpi / 72.0 + 0.5));
     font.setWeight(QFont::Normal);
     font.setItalic(false);

@@ -5,11 +5,6 @@
 
 namespace {
 
-QString ToQString(const std::string& text)
-{
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
-
 // The header is made left-aligned and fixed in order, as in a report list.
 void SetColumn(QTreeWidget* list, int column, const std::string& title, int width)
 {
@@ -40,12 +35,9 @@ void ShowRowIcon(QTreeWidgetItem* item, const IconSetRecord* set)
 
 void CreateListView(int number, int x, int y, int width, int height, const std::string& title0, int width0)
 {
-    FreeControl(number);
-    const auto window = Registry.windows.find(Registry.currentWindow);
-    if (window == Registry.windows.end() || !window->second)
+    auto* list = AddControl<QTreeWidget>(number, ControlKind::List, x, y, width, height);
+    if (!list)
         return;
-    auto* list = new QTreeWidget(window->second.data());
-    list->setGeometry(x, y, width, height);
     list->setRootIsDecorated(false);
     list->setItemsExpandable(false);
     list->setUniformRowHeights(true);
@@ -61,8 +53,6 @@ void CreateListView(int number, int x, int y, int width, int height, const std::
     list->setColumnCount(1);
     SetColumn(list, 0, title0, width0);
     InstallListPainter(list);
-    list->show();
-    Registry.controls[number] = {ControlKind::List, list, Registry.currentWindow, 0};
     QObject::connect(list, &QTreeWidget::itemClicked, list,
                      [number, window = Registry.currentWindow](QTreeWidgetItem*, int) { QueueControlEvent(window, number, 1); });
 }

@@ -27,6 +27,11 @@ void EnsureToolkit()
     QApplication::setFont(dialogFont);
 }
 
+QString ToQString(const std::string& text)
+{
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
 QColor ToQColor(Colour colour)
 {
     return QColor(colour & 0xFF, (colour >> 8) & 0xFF, (colour >> 16) & 0xFF);

@@ -126,6 +126,8 @@ extern PlatformRegistry Registry;
 
 // Makes the toolkit if no Init call has made it yet.
 void EnsureToolkit();
+// The toolkit's string of a UTF-8 text.
+QString ToQString(const std::string& text);
 // The Qt colour of a 0x00BBGGRR value.
 QColor ToQColor(Colour colour);
 // The 0x00BBGGRR value of a Qt colour.
@@ -138,6 +140,22 @@ QTreeWidget* ListWidget(int number);
 void RefreshListIcons(int list);
 // Queues a control event from a widget of window `window`.
 void QueueControlEvent(int window, int control, int type);
+// Puts a new control of type `Widget` into the current window under
+// `number`, replacing any control that held the number; nullptr without a window.
+template <typename Widget>
+Widget* AddControl(int number, ControlKind kind, int x, int y, int width, int height)
+{
+    FreeControl(number);
+    const auto window = Registry.windows.find(Registry.currentWindow);
+    if (window == Registry.windows.end() || !window->second)
+        return nullptr;
+    auto* widget = new Widget(window->second.data());
+    widget->setGeometry(x, y, width, height);
+    widget->show();
+    Registry.controls[number] = {kind, widget, Registry.currentWindow, 0};
+    return widget;
+}
+
 // Forgets the screen's view when its window goes.
 void DetachScreenFromWindow(int window);
 

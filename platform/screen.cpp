@@ -36,24 +36,12 @@ int64_t SteadyNs()
         .count();
 }
 
-// The RGB32 pixel of a colour.
-uint32_t PixelOf(Colour colour)
-{
-    return 0xFF000000u | (colour & 0xFFu) << 16 | (colour & 0xFF00u) | (colour >> 16 & 0xFFu);
-}
-
-// The colour of an RGB32 pixel.
-Colour ColourOf(QRgb pixel)
-{
-    return Colour(qRed(pixel)) | Colour(qGreen(pixel)) << 8 | Colour(qBlue(pixel)) << 16;
-}
-
 // Colour of pixel (x, y) of `image`, or 0 outside it.
 Colour PixelAt(const QImage& image, int x, int y)
 {
     if (x < 0 || y < 0 || x >= image.width() || y >= image.height())
         return 0;
-    return ColourOf(image.pixel(x, y));
+    return FromQColor(QColor(image.pixel(x, y)));
 }
 
 // Ends drawing on sprite `number` (or on any sprite for -1) before it changes.
@@ -126,7 +114,7 @@ int OpenScreen(int window, int x, int y, int width, int height)
     QImage back(width, height, QImage::Format_RGB32);
     if (back.isNull())
         return 0;
-    back.fill(PixelOf(0));
+    back.fill(ToQColor(0).rgb());
     QImage front = back.copy();
     const QScreen* display = top->screen();
     double hz = display ? display->refreshRate() : DefaultRefreshHz;
@@ -198,8 +186,8 @@ void SetScreenAccessibleName(const std::string& name, const std::string& descrip
     }
     if (!view)
         return;
-    view->setAccessibleName(QString::fromStdString(name));
-    view->setAccessibleDescription(QString::fromStdString(description));
+    view->setAccessibleName(ToQString(name));
+    view->setAccessibleDescription(ToQString(description));
 }
 
 // Only the back buffer: the picture changes at the next flip.
@@ -208,7 +196,7 @@ void ClearScreen(Colour colour)
     auto& s = Registry.screen;
     std::lock_guard<std::mutex> guard(s.lock);
     if (s.open)
-        s.back.fill(PixelOf(colour));
+        s.back.fill(ToQColor(colour).rgb());
 }
 
 // Plain row copies: opaque, clipped, and no painter on the scroller's thread.
@@ -296,7 +284,7 @@ int CreateSprite(int number, int width, int height)
     QImage sprite(width, height, QImage::Format_RGB32);
     if (sprite.isNull())
         return 0;
-    sprite.fill(PixelOf(0));
+    sprite.fill(ToQColor(0).rgb());
     std::lock_guard<std::mutex> guard(s.lock);
     if (!s.open)
         return 0;

@@ -100,7 +100,7 @@ int OpenWindow(int number, int x, int y, int clientWidth, int clientHeight, cons
     if (clientWidth <= 0 || clientHeight <= 0)
         return 0;
     auto* window = new TopWindow(number, QtFlags(flags));
-    window->setWindowTitle(QString::fromStdString(title));
+    window->setWindowTitle(ToQString(title));
     window->setFixedSize(clientWidth, clientHeight);
     if (Registry.appIcon)
         window->setWindowIcon(*Registry.appIcon);
